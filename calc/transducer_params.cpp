@@ -1,0 +1,3 @@
+#include "calc/transducer_params.h"
+
+TransducerParams transducerParams;

@@ -1,0 +1,48 @@
+#include "model/winding.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/reference_digits.h"
+
+namespace {
+
+// The default inputs of the window, each the extended value nearest its text.
+TransducerParams DefaultWinding() {
+  TransducerParams p;
+  p.R1 = 0.005L;
+  p.R2 = 0.01L;
+  p.H = 0.005L;
+  p.D = 0.0001L;
+  p.Lambda = 0.6L;
+  p.Roe = 1.67E-8L;
+  return p;
+}
+
+TEST(WindingTest, DefaultInputsGiveReferenceTurnsAndResistance) {
+  const TransducerParams p = DefaultWinding();
+  EXPECT_DIGITS(WindingTurns(p), "1909.859349681432");
+  EXPECT_DIGITS(WindingResistance(p), "382.7358");
+}
+
+TEST(WindingTest, ScalesWithWireDiameterAndCoilHeight) {
+  const TransducerParams p = DefaultWinding();
+  TransducerParams thickerWire = p;
+  thickerWire.D = 2.0L * p.D;
+  EXPECT_NEAR(WindingTurns(thickerWire) * 4.0L, WindingTurns(p), 1e-12L);
+  EXPECT_NEAR(WindingResistance(thickerWire) * 16.0L, WindingResistance(p), 1e-12L);
+
+  TransducerParams longerCoil = p;
+  longerCoil.H = 2.0L * p.H;
+  EXPECT_EQ(WindingTurns(longerCoil), 2.0L * WindingTurns(p));
+  EXPECT_EQ(WindingResistance(longerCoil), 2.0L * WindingResistance(p));
+}
+
+TEST(WindingTest, NegativeWireDiameterGivesTheSameValuesAsItsMagnitude) {
+  const TransducerParams p = DefaultWinding();
+  TransducerParams negative = p;
+  negative.D = -p.D;
+  EXPECT_EQ(WindingTurns(negative), WindingTurns(p));
+  EXPECT_EQ(WindingResistance(negative), WindingResistance(p));
+}
+
+}  // namespace
