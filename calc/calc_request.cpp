@@ -4,6 +4,7 @@
 #include "calc/input_checks.h"
 #include "calc/number_to_text.h"
 #include "calc/text_to_number.h"
+#include "model/differential_inductance.h"
 #include "model/winding.h"
 
 namespace {
@@ -12,7 +13,7 @@ namespace {
 // known, so a trap leaves exactly the results computed before it.
 void ComputeResults(TransducerParams& p) {
   p.Rdif = WindingResistance(p);
-  // Ldif: the coil inductance model is not built yet; Ldif keeps its value.
+  DifferentialInductance(p);  // stores Ldif
   p.N = WindingTurns(p);
   // Edif: the magnet field and EMF model is not built yet; Edif keeps its value.
 }

@@ -28,8 +28,8 @@ TEST(WindingTest, ScalesWithWireDiameterAndCoilHeight) {
   const TransducerParams p = DefaultWinding();
   TransducerParams thickerWire = p;
   thickerWire.D = 2.0L * p.D;
-  EXPECT_NEAR(WindingTurns(thickerWire) * 4.0L, WindingTurns(p), 1e-12L);
-  EXPECT_NEAR(WindingResistance(thickerWire) * 16.0L, WindingResistance(p), 1e-12L);
+  EXPECT_EQ(WindingTurns(thickerWire) * 4.0L, WindingTurns(p));
+  EXPECT_EQ(WindingResistance(thickerWire) * 16.0L, WindingResistance(p));
 
   TransducerParams longerCoil = p;
   longerCoil.H = 2.0L * p.H;

@@ -1,0 +1,39 @@
+#include "model/differential_inductance.h"
+
+#include <gtest/gtest.h>
+
+#include "calc/fp_traps.h"
+#include "tests/reference_digits.h"
+
+namespace {
+
+// The default inputs of the window that the inductance reads.
+TransducerParams DefaultSolenoid() {
+  TransducerParams p;
+  p.R1 = 0.005L;
+  p.R2 = 0.01L;
+  p.H = 0.005L;
+  p.ss = 0.001L;
+  p.D = 0.0001L;
+  p.Lambda = 0.6L;
+  return p;
+}
+
+TEST(DifferentialInductanceTest, DefaultInputsGiveReferenceInductanceAndLeaveTurnsOfTheGap) {
+  TransducerParams p = DefaultSolenoid();
+  DifferentialInductance(p);
+  EXPECT_DIGITS(p.Ldif, "0.05517807410607819");
+  EXPECT_DIGITS(p.N, "381.9718699362865");
+}
+
+TEST(DifferentialInductanceTest, TrapInTheLastCoilKeepsThePreviousInductance) {
+  TransducerParams p = DefaultSolenoid();
+  p.ss = 0.0L;  // the last coil, of length ss, divides by zero
+  p.Ldif = 7.0L;
+  auto body = [&] { DifferentialInductance(p); };
+  EXPECT_EQ(RunTrapped(body), FpError::kDivisionByZero);
+  EXPECT_EQ(p.Ldif, 7.0L);
+  EXPECT_EQ(p.N, 0.0L);
+}
+
+}  // namespace
