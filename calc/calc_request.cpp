@@ -5,6 +5,7 @@
 #include "calc/number_to_text.h"
 #include "calc/text_to_number.h"
 #include "model/differential_inductance.h"
+#include "model/induced_emf.h"
 #include "model/winding.h"
 
 namespace {
@@ -15,7 +16,7 @@ void ComputeResults(TransducerParams& p) {
   p.Rdif = WindingResistance(p);
   DifferentialInductance(p);  // stores Ldif
   p.N = WindingTurns(p);
-  // Edif: the magnet field and EMF model is not built yet; Edif keeps its value.
+  p.Edif = -InducedEmf(p);
 }
 
 }  // namespace

@@ -67,8 +67,18 @@ TEST_F(CalcRequestTest, DefaultInputsShowTheFourResultsForZeroVelocity) {
   EXPECT_EQ(params.Edif, 0.0L);
 }
 
-TEST_F(CalcRequestTest, NonZeroVelocityEndsReady) {
+TEST_F(CalcRequestTest, NonZeroVelocityShowsTheEmfAndEndsReady) {
+  EXPECT_EQ(Run(With({{kvv, "1"}})), std::nullopt);
+  EXPECT_EQ(shown.N, "1910");
+  EXPECT_EQ(shown.Rdif, "382.7");
+  EXPECT_EQ(shown.Ldif, "0.05518");
+  EXPECT_EQ(shown.Edif, "5.531");
+  EXPECT_EQ(shown.ready, "Готов ...");
+  EXPECT_DIGITS(params.Edif, "5.53082100089");
+  EXPECT_DIGITS(params.N, "1909.859349681432");  // the turns of one coil overwrite N(ss)
+
   EXPECT_EQ(Run(With({{kvv, "-2"}})), std::nullopt);
+  EXPECT_EQ(shown.Edif, "-11.06");
   EXPECT_EQ(shown.ready, "Готов ...");
 }
 

@@ -35,13 +35,18 @@ Outcome RunDriver(const std::string& arguments, const std::string& environment =
 }
 
 TEST(QuorvelCalcTest, PrintsStatusAndResultsOfOneRequest) {
-  const Outcome o = RunDriver(kDefaults);
+  Outcome o = RunDriver(kDefaults);
   EXPECT_EQ(o.exitCode, 0);
-  EXPECT_EQ(o.out.substr(0, o.out.find("Edif")),
+  EXPECT_EQ(o.out,
             "status: Расчет для нулевой осевой скорости\n"
             "N: 1910\n"
             "Rdif: 382.7\n"
-            "Ldif: 0.05518\n");
+            "Ldif: 0.05518\n"
+            "Edif: 0\n");
+
+  o = RunDriver("0.004 0.009 0.003 0.9 0.005 0.01 0.005 0.001 0.0001 1.67E-8 0.6 0 1");
+  EXPECT_EQ(o.exitCode, 0);
+  EXPECT_EQ(o.out, "status: Готов ...\nN: 1910\nRdif: 382.7\nLdif: 0.05518\nEdif: 5.531\n");
 }
 
 TEST(QuorvelCalcTest, FailedCheckEmptiesTheResultsAndExitsZero) {
