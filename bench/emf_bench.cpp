@@ -7,24 +7,13 @@
 #include "calc/calc_request.h"
 #include "model/induced_emf.h"
 #include "model/magnet_field.h"
+#include "tests/default_inputs.h"
 #include "tests/reference/literal_emf.h"
 
 namespace {
 
 TransducerParams DefaultsAtUnitVelocity() {
-  TransducerParams p;
-  p.D1 = 0.004L;
-  p.D2 = 0.009L;
-  p.hh = 0.003L;
-  p.Br = 0.9L;
-  p.R1 = 0.005L;
-  p.R2 = 0.01L;
-  p.H = 0.005L;
-  p.ss = 0.001L;
-  p.D = 0.0001L;
-  p.Roe = 1.67E-8L;
-  p.Lambda = 0.6L;
-  p.Deltaz = 0.0L;
+  TransducerParams p = DefaultInputs();
   p.vv = 1.0L;
   return p;
 }

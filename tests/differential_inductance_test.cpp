@@ -3,31 +3,20 @@
 #include <gtest/gtest.h>
 
 #include "calc/fp_traps.h"
+#include "tests/default_inputs.h"
 #include "tests/reference_digits.h"
 
 namespace {
 
-// The default inputs of the window that the inductance reads.
-TransducerParams DefaultSolenoid() {
-  TransducerParams p;
-  p.R1 = 0.005L;
-  p.R2 = 0.01L;
-  p.H = 0.005L;
-  p.ss = 0.001L;
-  p.D = 0.0001L;
-  p.Lambda = 0.6L;
-  return p;
-}
-
 TEST(DifferentialInductanceTest, DefaultInputsGiveReferenceInductanceAndLeaveTurnsOfTheGap) {
-  TransducerParams p = DefaultSolenoid();
+  TransducerParams p = DefaultInputs();
   DifferentialInductance(p);
   EXPECT_DIGITS(p.Ldif, "0.05517807410607819");
   EXPECT_DIGITS(p.N, "381.9718699362865");
 }
 
 TEST(DifferentialInductanceTest, TrapInTheLastCoilKeepsThePreviousInductance) {
-  TransducerParams p = DefaultSolenoid();
+  TransducerParams p = DefaultInputs();
   p.ss = 0.0L;  // the last coil, of length ss, divides by zero
   p.Ldif = 7.0L;
   auto body = [&] { DifferentialInductance(p); };

@@ -2,22 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/default_inputs.h"
 #include "tests/reference/literal_emf.h"
 #include "tests/reference_digits.h"
 
 namespace {
 
-// The window's default magnet: a short ring, bore 4 mm, outer 9 mm, 3 mm high.
-TransducerParams DefaultMagnet() {
-  TransducerParams p;
-  p.D1 = 0.004L;
-  p.D2 = 0.009L;
-  p.hh = 0.003L;
-  return p;
-}
-
 TransducerParams MagnetWithBore(long double D1) {
-  TransducerParams p = DefaultMagnet();
+  TransducerParams p = DefaultInputs();
   p.D1 = D1;
   return p;
 }
@@ -51,7 +43,7 @@ TEST(MagnetFieldTest, RingGivesReferenceFieldsOnAndOffTheAxis) {
       {0.001L, 0.002L, "-0.0348361121385"}, {0.003L, 0.0035L, "0.0981672075984"},
       {0.0L, 0.1L, "2.186769623e-5"},
   };
-  const TransducerParams p = DefaultMagnet();
+  const TransducerParams p = DefaultInputs();
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message()
                  << "r " << static_cast<double>(c.r) << ", z " << static_cast<double>(c.z));
@@ -74,7 +66,7 @@ TEST(MagnetFieldTest, CylinderHasNoBoreTermForAnyBoreDiameterUpToZero) {
 }
 
 TEST(MagnetFieldTest, EvenInZAndExactlyProportionalToBr) {
-  for (const TransducerParams& p : {DefaultMagnet(), MagnetWithBore(0.0L)}) {
+  for (const TransducerParams& p : {DefaultInputs(), MagnetWithBore(0.0L)}) {
     SCOPED_TRACE(testing::Message() << "D1 " << static_cast<double>(p.D1));
     for (const FieldPoint& point : kPoints) {
       SCOPED_TRACE(testing::Message() << "r " << static_cast<double>(point.r) << ", z "
@@ -89,11 +81,11 @@ TEST(MagnetFieldTest, EvenInZAndExactlyProportionalToBr) {
 }
 
 TEST(MagnetFieldTest, SameBitsAsTheTermByTermEvaluation) {
-  TransducerParams thinRing = DefaultMagnet();
+  TransducerParams thinRing = DefaultInputs();
   thinRing.D1 = 0.0085L;
   thinRing.hh = 0.012L;
   for (const TransducerParams& p :
-       {DefaultMagnet(), MagnetWithBore(0.0L), MagnetWithBore(-0.001L), thinRing}) {
+       {DefaultInputs(), MagnetWithBore(0.0L), MagnetWithBore(-0.001L), thinRing}) {
     SCOPED_TRACE(testing::Message()
                  << "D1 " << static_cast<double>(p.D1) << ", hh " << static_cast<double>(p.hh));
     for (const FieldPoint& point : kPoints) {

@@ -2,30 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/default_inputs.h"
 #include "tests/reference_digits.h"
 
 namespace {
 
-// The default inputs of the window, each the extended value nearest its text.
-TransducerParams DefaultWinding() {
-  TransducerParams p;
-  p.R1 = 0.005L;
-  p.R2 = 0.01L;
-  p.H = 0.005L;
-  p.D = 0.0001L;
-  p.Lambda = 0.6L;
-  p.Roe = 1.67E-8L;
-  return p;
-}
-
 TEST(WindingTest, DefaultInputsGiveReferenceTurnsAndResistance) {
-  const TransducerParams p = DefaultWinding();
+  const TransducerParams p = DefaultInputs();
   EXPECT_DIGITS(WindingTurns(p), "1909.859349681432");
   EXPECT_DIGITS(WindingResistance(p), "382.7358");
 }
 
 TEST(WindingTest, ScalesWithWireDiameterAndCoilHeight) {
-  const TransducerParams p = DefaultWinding();
+  const TransducerParams p = DefaultInputs();
   TransducerParams thickerWire = p;
   thickerWire.D = 2.0L * p.D;
   EXPECT_EQ(WindingTurns(thickerWire) * 4.0L, WindingTurns(p));
@@ -38,7 +27,7 @@ TEST(WindingTest, ScalesWithWireDiameterAndCoilHeight) {
 }
 
 TEST(WindingTest, NegativeWireDiameterGivesTheSameValuesAsItsMagnitude) {
-  const TransducerParams p = DefaultWinding();
+  const TransducerParams p = DefaultInputs();
   TransducerParams negative = p;
   negative.D = -p.D;
   EXPECT_EQ(WindingTurns(negative), WindingTurns(p));
