@@ -38,6 +38,10 @@ class CalcRequestTest : public ::testing::Test {
     before = shown;
     paramsBefore = params;
   }
+  // The four result fields, to compare them at once.
+  static std::array<std::string, 4> Results(const ShownTexts& texts) {
+    return {texts.N, texts.Rdif, texts.Ldif, texts.Edif};
+  }
   // Every field's ten value bytes alike (the padding after each is not a value).
   static bool SameBits(const TransducerParams& a, const TransducerParams& b) {
     for (const ParamField& field : kParamFields) {
@@ -170,10 +174,7 @@ TEST_F(CalcRequestTest, FirstFailingCheckDecidesAndEmptiesTheResults) {
     ShowEarlierResults();
     EXPECT_EQ(Run(c.texts), std::nullopt);
     EXPECT_EQ(shown.ready, c.message);
-    EXPECT_EQ(shown.N, "");
-    EXPECT_EQ(shown.Rdif, "");
-    EXPECT_EQ(shown.Ldif, "");
-    EXPECT_EQ(shown.Edif, "");
+    EXPECT_EQ(Results(shown), Results(ShownTexts{}));
     // Every input is updated, every result kept.
     EXPECT_EQ(params.N, paramsBefore.N);
     EXPECT_EQ(params.Rdif, paramsBefore.Rdif);
@@ -214,10 +215,7 @@ TEST_F(CalcRequestTest, FloatingPointErrorsEndTheRequestAndKeepTheShownTexts) {
     ShowEarlierResults();
     EXPECT_EQ(Run(c.texts), c.message);
     EXPECT_EQ(shown.ready, "Ждите ...");
-    EXPECT_EQ(shown.N, before.N);
-    EXPECT_EQ(shown.Rdif, before.Rdif);
-    EXPECT_EQ(shown.Ldif, before.Ldif);
-    EXPECT_EQ(shown.Edif, before.Edif);
+    EXPECT_EQ(Results(shown), Results(before));
     EXPECT_EQ(params.Edif, paramsBefore.Edif);
   }
 }
