@@ -1,9 +1,13 @@
 #include "calc/number_to_text.h"
 
+#include <locale.h>
+
 #include <cfenv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+
+#include "calc/c_locale.h"
 
 namespace {
 
@@ -19,10 +23,13 @@ struct FourDigits {
 // fourth digit. (Rounding to nearest would turn the exact tie 12345 into 1234.)
 FourDigits RoundToFourDigits(long double magnitude) {
   const int savedRounding = std::fegetround();
+  const locale_t savedLocale =
+      uselocale(CLocale());  // a '.' at buffer[1], whatever the process locale
   std::fesetround(FE_TOWARDZERO);
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.4Le", magnitude);  // "d.dddde±x"
   std::fesetround(savedRounding);
+  uselocale(savedLocale);
 
   FourDigits r;
   const int fifth = buffer[5] - '0';

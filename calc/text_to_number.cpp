@@ -1,6 +1,7 @@
 #include "calc/text_to_number.h"
 
-#include <locale.h>
+#include "calc/c_locale.h"
+
 #include <stdlib.h>
 
 #include <cmath>
@@ -10,13 +11,6 @@ namespace {
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
-}
-
-// The "C" locale, so that the conversion never follows the process locale
-// (which Qt sets from the environment).
-locale_t CLocale() {
-  static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return c;
 }
 
 }  // namespace

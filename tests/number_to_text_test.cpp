@@ -4,6 +4,7 @@
 
 #include <cfenv>
 #include <cfloat>
+#include <clocale>
 #include <limits>
 
 namespace {
@@ -75,6 +76,16 @@ TEST(NumberToTextTest, DoesNotDependOnOrChangeTheRoundingMode) {
     EXPECT_EQ(NumberToText(123.45L, '.'), "123.4");
     EXPECT_EQ(std::fegetround(), mode);
   }
+}
+
+// Qt switches the process to the user's locale; the format must not follow it.
+TEST(NumberToTextTest, DoesNotFollowTheProcessLocale) {
+  if (std::setlocale(LC_NUMERIC, "ru_RU.UTF-8") == nullptr) {
+    GTEST_SKIP() << "no ru_RU.UTF-8 locale on this system";
+  }
+  EXPECT_EQ(NumberToText(382.736L, '.'), "382.7");
+  EXPECT_EQ(NumberToText(12345.0L, '.'), "1.235E4");
+  std::setlocale(LC_NUMERIC, "C");
 }
 
 }  // namespace
