@@ -5,8 +5,9 @@
 #
 #   scripts/screenshot.sh [BUILD_DIR] [OUTPUT.png]
 #
-# BUILD_DIR defaults to build-gui; the program is BUILD_DIR/app/quorvel.
-# Needs xvfb-run (xvfb, xauth), xwininfo (x11-utils) and import (imagemagick).
+# BUILD_DIR defaults to build (where scripts/run-program.sh builds); the
+# program is BUILD_DIR/app/quorvel. Installs xvfb, xauth, x11-utils and
+# imagemagick when they are missing.
 set -euo pipefail
 
 # Runs on the virtual display: starts the program, waits until its window is
@@ -53,7 +54,7 @@ if [[ ${1:-} == --capture ]]; then
 fi
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${1:-$repo/build-gui}
+build=${1:-$repo/build}
 output=${2:-$repo/docs/quorvel-window.png}
 program=$(realpath -m "$build/app/quorvel")
 output=$(realpath -m "$output")
@@ -62,12 +63,14 @@ if [[ ! -x $program ]]; then
   echo "screenshot.sh: $program not found; build it first" >&2
   exit 1
 fi
-for tool in xvfb-run xwininfo import; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "screenshot.sh: $tool is missing" >&2
-    exit 1
-  fi
-done
+if ! command -v xvfb-run >/dev/null || ! command -v xwininfo >/dev/null ||
+  ! command -v import >/dev/null || ! command -v xauth >/dev/null; then
+  sudo=()
+  if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+    xvfb xauth x11-utils imagemagick >/dev/null
+fi
 mkdir -p "$(dirname "$output")"
 
 # 96 dpi, the resolution the window is laid out for.
