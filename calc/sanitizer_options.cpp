@@ -2,11 +2,12 @@
 // calculation request needs, built in so that no environment is required.
 
 // The request catches floating-point traps with its own SIGFPE handler.
-// AddressSanitizer would otherwise register a SIGFPE handler of its own
-// (reporting the trap as a deadly signal), and depending on handle_sigfpe may
-// forbid the program to replace it; with 0 it leaves SIGFPE alone.
+// handle_sigfpe=1 keeps AddressSanitizer's report for a stray SIGFPE outside a
+// request but lets the request install its handler for the time of the
+// models; with 2 (which allow_user_segv_handler=0 also implies) AddressSanitizer
+// would keep SIGFPE to itself and report every trap as a deadly signal.
 extern "C" const char* __asan_default_options() {
-  return "handle_sigfpe=0:detect_leaks=1";
+  return "handle_sigfpe=1:detect_leaks=1";
 }
 
 extern "C" const char* __ubsan_default_options() {

@@ -18,3 +18,6 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_WERROR=ON \
   -DQUORVEL_SANITIZE=ON -DQUORVEL_BENCH=OFF
 cmake --build build-asan -j2
 (cd build-asan && ctest --output-on-failure -j2)
+
+echo "== short fuzz runs (scripts/run-fuzz.sh SECONDS runs them longer)"
+bash scripts/run-fuzz.sh 15
