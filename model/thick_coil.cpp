@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "model/coil_constants.h"
 #include "model/coil_regimes.h"
 #include "model/pow_abs.h"
 #include "model/truncated_pi.h"
@@ -7,9 +8,6 @@
 namespace {
 
 constexpr long double kFourPi = 4.0L * kPi;
-constexpr long double kPiOverThree = kPi / 3.0L;
-// mu0 / 2 = 2 pi 1e-7.
-constexpr long double kTwoPiE7 = 6.2831852e-7L;
 
 // K, the correction for the axial length; it depends on l, q and t only, and
 // both thick formulas share it.

@@ -99,21 +99,23 @@ TEST(InducedEmfTest, ExactlyProportionalToVelocityPackingRemanenceAndInverseWire
   }
 }
 
+// A named geometry of magnet and coils.
+struct GeometryCase {
+  const char* geometry;
+  TransducerParams p;
+};
+
 // Negating Deltaz exchanges the two outer and the two inner end planes, so
 // every grid point has the same four fields but subtracts them in the other
 // order: the EMF agrees up to a few roundings, not always bit for bit.
 TEST(InducedEmfTest, EvenInTheMagnetOffsetUpToRounding) {
-  struct Case {
-    const char* geometry;
-    TransducerParams p;
-  };
   using P = TransducerParams;
-  const Case cases[] = {
+  const GeometryCase cases[] = {
       {"Deltaz 0.001", Changed(Defaults(), {{&P::Deltaz, 0.001L}})},
       {"centred in one coil", Changed(Defaults(), {{&P::Deltaz, 0.004L}})},
       {"magnet in the gap", MagnetInTheGap()},
   };
-  for (const Case& c : cases) {
+  for (const GeometryCase& c : cases) {
     SCOPED_TRACE(c.geometry);
     const long double forward = InducedEmf(c.p);
     const long double backward = InducedEmf(Changed(c.p, {{&P::Deltaz, -c.p.Deltaz}}));
@@ -125,12 +127,8 @@ TEST(InducedEmfTest, EvenInTheMagnetOffsetUpToRounding) {
 // the end planes; every value that reaches the result must still be the one
 // the term-by-term evaluation gives.
 TEST(InducedEmfTest, SameBitsAsTheTermByTermEvaluation) {
-  struct Case {
-    const char* geometry;
-    TransducerParams p;
-  };
   using P = TransducerParams;
-  const Case cases[] = {
+  const GeometryCase cases[] = {
       {"ring centred between the coils", Defaults()},
       {"cylinder, Deltaz 0.001", Changed(Defaults(), {{&P::D1, 0.0L}, {&P::Deltaz, 0.001L}})},
       {"ring in one coil, Deltaz -0.004, D negative, vv -2",
@@ -141,7 +139,7 @@ TEST(InducedEmfTest, SameBitsAsTheTermByTermEvaluation) {
       {"long coils, offset that moves only the inner end planes",
        Changed(Defaults(), {{&P::H, 0.1L}, {&P::Deltaz, 1e-21L}})},
   };
-  for (const Case& c : cases) {
+  for (const GeometryCase& c : cases) {
     SCOPED_TRACE(c.geometry);
     EXPECT_EQ(InducedEmf(c.p), LiteralInducedEmf(c.p));
   }
